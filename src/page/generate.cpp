@@ -1,0 +1,39 @@
+// The generate command: a picture file and a links file become a linked page.
+#include "app/application.h"
+#include "app/console.h"
+#include "app/files.h"
+#include "app/platform.h"
+#include "page/frame.h"
+#include "page/page_body.h"
+
+namespace zuva {
+
+void Application::generatePage() {
+  InputFile art = InputFile::open(artPath);
+  if (!art.isOpen()) fatalStop("Could not open " + artPath + " file for reading");
+  // Opening the page empties it: it must not be one of the inputs.
+  if (platform::sameRegularFile(pagePath, artPath))
+    fatalStop("Could not open " + pagePath + " file for writing: it is the picture file");
+  if (platform::sameRegularFile(pagePath, linksPath))
+    fatalStop("Could not open " + pagePath + " file for writing: it is the links file");
+  OutputFile pageFile = OutputFile::open(pagePath);
+  if (!pageFile.isOpen()) fatalStop("Could not open " + pagePath + " file for writing");
+
+  StringList ignoreList;
+  StringList linkList;
+  readLinksFile(ignoreList, linkList);
+  CharacterLinker linker(linkList, ignoreList);
+
+  PageWriter page(pageFile);
+  page.write(kPageHeader);
+  LineReader lines(art);
+  writePageBody(lines, linker, page, platform::kPageLineEnd);
+  if (lines.readError()) fatalStop("Could not read " + artPath + " file");
+  page.write(kPageFooterFont);
+  art.close();
+  page.write(kPageFooterEnd);
+  if (!page.flush() || !pageFile.close()) fatalStop("Could not write " + pagePath + " file");
+  printLine("finished successfuly");
+}
+
+}  // namespace zuva

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "linktest/test_page.h"
+#include "page/frame.h"
+#include "page/page_body.h"
+
+namespace zuva {
+namespace {
+
+TEST(PageFrame, HasItsFixedSizeAndBytes) {
+  EXPECT_EQ(kPageHeader.size(), 267u);
+  EXPECT_EQ(std::count(kPageHeader.begin(), kPageHeader.end(), '\t'), 3);
+  EXPECT_EQ(kPageHeader.find('\n'), std::string_view::npos);
+  EXPECT_EQ(kPageHeader.substr(0, 7), "<html> ");
+  EXPECT_EQ(kPageHeader.substr(kPageHeader.size() - 44),
+            "</style></head>\t<body>\t<font face='courier'>");
+  EXPECT_EQ(std::string(kPageFooterFont) + std::string(kPageFooterEnd), "</font></body> </html>");
+}
+
+struct BodyCase {
+  const char* name;
+  std::string picture;
+  std::string body;
+};
+
+// Ignore "~", one link "L": every other character becomes <a href='L'>c</a>.
+const BodyCase kBodyCases[] = {
+    {"empty picture", "", ""},
+    {"one line", "~#~", "~<a href='L'>#</a>~"},
+    {"rows separated, nothing after the last", "~\n#\n", "~<br>\n<a href='L'>#</a>"},
+    {"last line without line end", "~\n~", "~<br>\n~"},
+    {"empty lines still separate rows", "\n\n~\n", "<br>\n<br>\n~"},
+    {"one empty line", "\n", ""},
+    {"crlf picture", "~\r\n~\r\n", "~<br>\n~"},
+    {"lone carriage return is a character", "~\r~\n", "~<a href='L'>\r</a>~"},
+    {"ctrl-z ends the picture", std::string("~\n\x1A#\n"), "~"},
+    {"byte-order mark skipped", "\xEF\xBB\xBF~", "~"},
+};
+
+TEST(PageBody, StreamsRowsWithSeparators) {
+  StringList ignore, links;
+  ignore.append("~");
+  links.append("L");
+  for (const BodyCase& c : kBodyCases) {
+    for (size_t chunk : {1, 2, 1000}) {
+      PickSource source;
+      CharacterLinker linker(links, ignore, source);
+      StringSource input(c.picture, chunk);
+      LineReader lines(input, 8);
+      StringSink sink;
+      PageWriter out(sink, 16);
+      writePageBody(lines, linker, out, "\n");
+      ASSERT_TRUE(out.flush());
+      EXPECT_EQ(sink.bytes, c.body) << c.name << ", chunk " << chunk;
+    }
+  }
+}
+
+TEST(PageBody, ARowSeparatorUsesTheGivenLineEnd) {
+  StringList ignore, links;
+  PickSource source;
+  CharacterLinker linker(links, ignore, source);
+  StringSource input("\n\n");
+  LineReader lines(input);
+  StringSink sink;
+  PageWriter out(sink);
+  writePageBody(lines, linker, out, "\r\n");
+  out.flush();
+  EXPECT_EQ(sink.bytes, "<br>\r\n");
+}
+
+TEST(TestPage, ThreeLinesPerLinkInListOrder) {
+  StringList links;
+  links.append("http://a/1.jpg");
+  links.append("b c");
+  StringSink sink;
+  PageWriter out(sink);
+  writeTestBody(links, out, "\n");
+  out.flush();
+  EXPECT_EQ(sink.bytes,
+            "<a href='http://a/1.jpg'>http://a/1.jpg </a> <br>\n"
+            "<br><img src=http://a/1.jpg border=0 alt='can you see your image?' > \n"
+            "<hr> <br>\n"
+            "<a href='b c'>b c </a> <br>\n"
+            "<br><img src=b c border=0 alt='can you see your image?' > \n"
+            "<hr> <br>\n");
+}
+
+class FullSink : public ByteSink {
+ public:
+  bool write(const char*, size_t) override {
+    ++writes;
+    return false;
+  }
+  int writes = 0;
+};
+
+TEST(PageWriter, AFailedWriteStaysFailedAndStopsTheBody) {
+  FullSink sink;
+  PageWriter out(sink, 16);
+  StringList ignore, links;
+  PickSource source;
+  CharacterLinker linker(links, ignore, source);
+  std::string picture(100000, '#');
+  StringSource input(picture);
+  LineReader lines(input, 64);
+  writePageBody(lines, linker, out, "\n");
+  EXPECT_TRUE(out.failed());
+  EXPECT_FALSE(out.flush());
+  EXPECT_EQ(sink.writes, 1);
+  EXPECT_LT(source.next(), 32768);  // sanity: the source is still usable
+}
+
+}  // namespace
+}  // namespace zuva
