@@ -1,0 +1,2 @@
+# ignored blanks become &nbsp;, rows are separated by <br> and a newline
+args=(-g picture.txt page.html links.txt)

@@ -1,0 +1,1 @@
+args=(--generate picture.txt page.html links.txt extra more)

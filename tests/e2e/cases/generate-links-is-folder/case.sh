@@ -1,0 +1,4 @@
+args=(-g picture.txt page.html folder)
+setup() {
+  mkdir folder
+}

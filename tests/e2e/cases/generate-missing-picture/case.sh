@@ -1,0 +1,1 @@
+args=(-g missing.txt page.html links.txt)

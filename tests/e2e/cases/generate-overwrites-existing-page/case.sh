@@ -1,0 +1,1 @@
+args=(-g picture.txt page.html links.txt)

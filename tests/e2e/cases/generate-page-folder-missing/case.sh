@@ -1,0 +1,1 @@
+args=(-g picture.txt nofolder/page.html links.txt)

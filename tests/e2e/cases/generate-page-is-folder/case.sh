@@ -1,0 +1,4 @@
+args=(-g picture.txt folder links.txt)
+setup() {
+  mkdir folder
+}

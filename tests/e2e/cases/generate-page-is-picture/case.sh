@@ -1,0 +1,1 @@
+args=(-g picture.txt picture.txt links.txt)

@@ -1,0 +1,1 @@
+args=(-g "my picture.txt" $'p\xe1ge out.html' "my links.txt")

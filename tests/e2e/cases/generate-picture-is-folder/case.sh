@@ -1,0 +1,4 @@
+args=(-g folder page.html links.txt)
+setup() {
+  mkdir folder
+}

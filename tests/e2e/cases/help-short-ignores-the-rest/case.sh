@@ -1,0 +1,1 @@
+args=(-h -g a b c)

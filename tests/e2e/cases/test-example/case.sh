@@ -1,0 +1,4 @@
+args=(-t page.html links.txt)
+setup() {
+  cp "$examples/links.txt" .
+}

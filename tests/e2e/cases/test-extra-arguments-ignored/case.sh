@@ -1,0 +1,1 @@
+args=(--test page.html links.txt extra)

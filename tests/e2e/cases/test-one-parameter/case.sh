@@ -1,0 +1,1 @@
+args=(-t page.html)

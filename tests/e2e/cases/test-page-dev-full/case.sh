@@ -1,0 +1,1 @@
+args=(-t /dev/full links.txt)

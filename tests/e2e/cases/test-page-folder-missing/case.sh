@@ -1,0 +1,1 @@
+args=(-t nofolder/page.html links.txt)

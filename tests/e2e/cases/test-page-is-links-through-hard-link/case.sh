@@ -1,0 +1,4 @@
+args=(-t page.html links.txt)
+setup() {
+  ln links.txt page.html
+}
