@@ -14,7 +14,9 @@
 #   expected/tree    every entry of the scratch folder afterwards: type and name
 #                    (and a symbolic link's target)
 #   expected/files/  the exact bytes of every regular file in it afterwards
-# The tool runs in the scratch folder with standard input from /dev/null.
+# The tool runs in the scratch folder with standard input from /dev/null. When
+# ZUVA_E2E_WRAPPER is set, its words come before the binary (a checker such as
+# valgrind, or an emulator).
 set -u
 
 regen=0
@@ -56,7 +58,8 @@ for name in "$@"; do
     # shellcheck disable=SC1091
     . "$case_dir/case.sh"
     setup
-    "$binary" "${args[@]}" </dev/null >"$out"
+    # shellcheck disable=SC2086
+    ${ZUVA_E2E_WRAPPER:-} "$binary" "${args[@]}" </dev/null >"$out"
     echo $? >"$out.status"
   )
   status=$(cat "$out.status")
