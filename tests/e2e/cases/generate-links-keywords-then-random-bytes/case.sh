@@ -1,0 +1,2 @@
+# random bytes after both keywords are all link entries, kept as written
+args=(-g picture.txt page.html links.txt)

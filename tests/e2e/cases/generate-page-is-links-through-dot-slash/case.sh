@@ -1,0 +1,1 @@
+args=(-g picture.txt ./links.txt links.txt)

@@ -1,0 +1,4 @@
+args=(-g picture.txt page.html links.txt)
+setup() {
+  ln links.txt page.html
+}

@@ -1,0 +1,2 @@
+# empty paths keep both fixed texts of the message
+args=(-t "" "")

@@ -1,0 +1,1 @@
+args=(-t ./links.txt links.txt)

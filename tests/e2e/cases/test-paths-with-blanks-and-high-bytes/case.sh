@@ -1,0 +1,1 @@
+args=(-t $'p\xe1ge out.html' "my links.txt")
