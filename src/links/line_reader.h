@@ -49,7 +49,7 @@ struct LinePiece {
 // length of a line. The source must outlive the reader.
 class LineReader {
  public:
-  explicit LineReader(ByteSource& source, size_t bufferSize = 128 * 1024);
+  explicit LineReader(ByteSource& source, size_t bufferSize = size_t{128} * 1024);
 
   // The next piece of the current line; false at the end of the input or on
   // a read error (see `readError`).

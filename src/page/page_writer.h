@@ -32,7 +32,7 @@ class StringSink : public ByteSink {
 // outlive the writer; call `flush` before dropping the writer.
 class PageWriter {
  public:
-  explicit PageWriter(ByteSink& sink, size_t capacity = 256 * 1024)
+  explicit PageWriter(ByteSink& sink, size_t capacity = size_t{256} * 1024)
       : sink_(sink), buffer_(capacity) {}
 
   void write(std::string_view bytes) { write(bytes.data(), bytes.size()); }
