@@ -46,45 +46,46 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   zuva::StringList ignoreList;
   zuva::StringList linkList;
   zuva::StringSource linksSource(links);
-  zuva::LineReader linksLines(linksSource);
+  zuva::LineReader linksLines(linksSource, 64);
   zuva::readLinks(linksLines, ignoreList, linkList);
 
+  // One linker for all three passes (building its tables is the slow part);
+  // each pass starts its pick source afresh.
+  zuva::PickSource picks;
+  zuva::CharacterLinker linker(linkList, ignoreList, picks);
+
   // Streamed, in small pieces at both ends.
-  zuva::PickSource streamPicks;
-  zuva::CharacterLinker streamLinker(linkList, ignoreList, streamPicks);
   zuva::StringSource pictureSource(picture, sizes.chunk);
   zuva::LineReader pictureLines(pictureSource, sizes.readerBuffer);
   zuva::StringSink sink;
   zuva::PageWriter out(sink, sizes.writerCapacity);
-  zuva::writePageBody(pictureLines, streamLinker, out, "\n");
+  zuva::writePageBody(pictureLines, linker, out, "\n");
   check(out.flush());
   check(!pictureLines.readError());
 
   // One whole line at a time.
   const std::vector<std::string> lines = referenceLines(picture);
-  zuva::PickSource linePicks;
-  zuva::CharacterLinker lineLinker(linkList, ignoreList, linePicks);
+  picks = zuva::PickSource();
   std::string joined;
   for (size_t i = 0; i < lines.size(); ++i) {
     if (i > 0) joined += "<br>\n";
-    joined += lineLinker.linkLine(lines[i]);
+    joined += linker.linkLine(lines[i]);
   }
   check(sink.bytes == joined);
 
   // Parse: walk the picture characters and find each in the output, drawing
-  // the link it must carry with a third source.
-  zuva::PickSource parsePicks;
-  zuva::CharacterLinker parseLinker(linkList, ignoreList, parsePicks);
+  // the link it must carry from a fresh start of the source.
+  picks = zuva::PickSource();
   const std::string& body = sink.bytes;
   size_t pos = 0;
   for (size_t i = 0; i < lines.size(); ++i) {
     if (i > 0) expectAt(body, pos, "<br>\n");
     for (char c : lines[i]) {
       const bool ignored = ignoredIn(ignoreList, c);
-      check(ignored == parseLinker.isIgnored(std::string_view(&c, 1)));
+      check(ignored == linker.isIgnored(std::string_view(&c, 1)));
       if (!ignored) {
         expectAt(body, pos, "<a href='");
-        expectAt(body, pos, parseLinker.pickLink());
+        expectAt(body, pos, linker.pickLink());
         expectAt(body, pos, "'>");
       }
       expectAt(body, pos, c == ' ' ? std::string_view("&nbsp;") : std::string_view(&c, 1));
