@@ -36,5 +36,5 @@ struct SmallSizes {
 
 inline SmallSizes smallSizes(unsigned char b) {
   return {static_cast<size_t>(1 + (b & 0x0F)), static_cast<size_t>(1 + ((b >> 4) & 0x07)),
-          static_cast<size_t>(1 + (b >> 2))};
+          static_cast<size_t>(b >> 2)};
 }

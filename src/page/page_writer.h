@@ -32,8 +32,10 @@ class StringSink : public ByteSink {
 // outlive the writer; call `flush` before dropping the writer.
 class PageWriter {
  public:
+  // A capacity below one byte is taken as one: put() always needs a free byte
+  // after a flush.
   explicit PageWriter(ByteSink& sink, size_t capacity = size_t{256} * 1024)
-      : sink_(sink), buffer_(capacity) {}
+      : sink_(sink), buffer_(capacity < 1 ? 1 : capacity) {}
 
   void write(std::string_view bytes) { write(bytes.data(), bytes.size()); }
   void write(const char* data, size_t size) {

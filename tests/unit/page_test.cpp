@@ -114,5 +114,21 @@ TEST(PageWriter, AFailedWriteStaysFailedAndStopsTheBody) {
   EXPECT_LT(source.next(), 32768);  // sanity: the source is still usable
 }
 
+// Every capacity, even one too small to hold anything, passes on exactly the
+// bytes written, in order, whichever way they come.
+TEST(PageWriter, AnyCapacityKeepsTheBytesInOrder) {
+  for (size_t capacity : {size_t{0}, size_t{1}, size_t{2}, size_t{7}}) {
+    StringSink sink;
+    PageWriter out(sink, capacity);
+    out.put('<');
+    out.write("a href='x'>");
+    out.put('#');
+    out.write("");
+    out.write("</a>");
+    EXPECT_TRUE(out.flush());
+    EXPECT_EQ(sink.bytes, "<a href='x'>#</a>") << "capacity " << capacity;
+  }
+}
+
 }  // namespace
 }  // namespace zuva
