@@ -3,7 +3,8 @@
 #
 #   fuzz/run.sh [SECONDS]      seconds per target (default 60)
 #
-# Needs clang++ with libFuzzer. The build goes to build-fuzz (or $ZUVA_FUZZ_BUILD).
+# Needs clang++ with libFuzzer ($ZUVA_FUZZ_CXX names another clang). The build goes
+# to build-fuzz (or $ZUVA_FUZZ_BUILD).
 # New inputs found while running go to a temporary corpus that starts from
 # fuzz/corpus/TARGET and is thrown away; a crashing input is kept in
 # fuzz/findings/ and the script fails.
@@ -12,7 +13,7 @@ seconds=${1:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZUVA_FUZZ_BUILD:-$root/build-fuzz}
 
-cmake -S "$root" -B "$build" -DCMAKE_CXX_COMPILER="${CXX:-clang++}" -DZUVA_FUZZ=ON \
+cmake -S "$root" -B "$build" -DCMAKE_CXX_COMPILER="${ZUVA_FUZZ_CXX:-clang++}" -DZUVA_FUZZ=ON \
   -DZUVA_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j2 --target links_reader_fuzz page_body_fuzz >/dev/null
 
