@@ -7,7 +7,8 @@ const os = require('os');
 const path = require('path');
 const c = require('./common');
 
-const bin = process.argv[2];
+// Resolved here because the tool runs inside a scratch folder.
+const bin = process.argv[2] && path.resolve(process.argv[2]);
 const root = path.resolve(__dirname, '..', '..');
 
 // Each case: a picture and a links file. "markup" holds raw "<" followed by a

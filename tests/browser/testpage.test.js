@@ -7,7 +7,8 @@ const os = require('os');
 const path = require('path');
 const c = require('./common');
 
-const bin = process.argv[2];
+// Resolved here because the tool runs inside a scratch folder.
+const bin = process.argv[2] && path.resolve(process.argv[2]);
 
 async function main() {
   if (!bin || !fs.existsSync(bin)) { console.log('FAIL: no tool binary given'); process.exit(1); }
