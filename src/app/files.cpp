@@ -15,6 +15,13 @@ size_t InputFile::read(char* buffer, size_t capacity, bool& error) {
   return n;
 }
 
+size_t InputFile::sizeHint() {
+  if (std::fseek(file_, 0, SEEK_END) != 0) return 0;
+  long size = std::ftell(file_);
+  std::rewind(file_);
+  return size > 0 ? static_cast<size_t>(size) : 0;
+}
+
 void InputFile::close() {
   if (file_) std::fclose(file_);
   file_ = nullptr;

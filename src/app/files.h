@@ -20,6 +20,8 @@ class InputFile : public ByteSource {
   ~InputFile() override { close(); }
 
   bool isOpen() const { return file_ != nullptr; }
+  // The size of the file in bytes, or 0 when it cannot be told (a pipe).
+  size_t sizeHint();
   size_t read(char* buffer, size_t capacity, bool& error) override;
   void close();
 

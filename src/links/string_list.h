@@ -17,6 +17,9 @@ class StringList {
     bytes_.append(entry.data(), entry.size());
     ends_.push_back(bytes_.size());
   }
+  // Makes room for entries of `bytes` bytes in all, so that a large list
+  // grows without being copied.
+  void reserveBytes(size_t bytes) { bytes_.reserve(bytes); }
   size_t size() const { return ends_.size(); }
   bool empty() const { return ends_.empty(); }
   // Entry `i` (counting from 0); valid until the next append.
