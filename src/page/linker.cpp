@@ -1,5 +1,7 @@
 #include "page/linker.h"
 
+#include <cstring>
+
 namespace zuva {
 
 namespace {
@@ -39,7 +41,9 @@ CharacterLinker::CharacterLinker(const StringList& linkList, const StringList& i
     openTags_.append(kOpenStart);
     if (!linkList.empty()) openTags_.append(linkList[i]);
     openTags_.append(kOpenEnd);
+    size_t begin = openEnds_.empty() ? 0 : openEnds_.back();
     openEnds_.push_back(openTags_.size());
+    if (openTags_.size() - begin > longestTag_) longestTag_ = openTags_.size() - begin;
   }
   for (int r = 0; r < 32768; ++r)
     tagForValue_[r] = linkList.empty() ? 0 : static_cast<uint32_t>(pickIndex(r, linkList.size()));
@@ -64,6 +68,43 @@ std::string CharacterLinker::linkLine(std::string_view line) {
 }
 
 void CharacterLinker::linkPiece(std::string_view bytes, PageWriter& out) {
+  // The hot loop: ask the writer once for room enough for a run of characters
+  // at their longest (tag, "&nbsp;", "</a>") and fill it directly.
+  const size_t widest = longestTag_ + kBlank.size() + kClose.size();
+  const size_t run = (256 * 1024) / widest;
+  const char* tags = openTags_.data();
+  while (!bytes.empty()) {
+    size_t count = bytes.size() < run ? bytes.size() : run;
+    char* p = count > 0 ? out.room(count * widest) : nullptr;
+    if (!p) {
+      linkPieceSlowly(bytes, out);  // a link longer than the writer's buffer
+      return;
+    }
+    for (char c : bytes.substr(0, count)) {
+      const bool ignored = ignored_[static_cast<unsigned char>(c)];
+      if (!ignored) {
+        uint32_t tag = tagForValue_[source_.next()];
+        size_t begin = tag == 0 ? 0 : openEnds_[tag - 1];
+        std::memcpy(p, tags + begin, openEnds_[tag] - begin);
+        p += openEnds_[tag] - begin;
+      }
+      if (c == ' ') {
+        std::memcpy(p, kBlank.data(), kBlank.size());
+        p += kBlank.size();
+      } else {
+        *p++ = c;
+      }
+      if (!ignored) {
+        std::memcpy(p, kClose.data(), kClose.size());
+        p += kClose.size();
+      }
+    }
+    out.commit(p);
+    bytes.remove_prefix(count);
+  }
+}
+
+void CharacterLinker::linkPieceSlowly(std::string_view bytes, PageWriter& out) {
   const char* tags = openTags_.data();
   for (char c : bytes) {
     const bool ignored = ignored_[static_cast<unsigned char>(c)];

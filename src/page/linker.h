@@ -57,6 +57,9 @@ class CharacterLinker {
   void linkPiece(std::string_view bytes, PageWriter& out);
 
  private:
+  // One character at a time, through the writer's bounds-checked calls.
+  void linkPieceSlowly(std::string_view bytes, PageWriter& out);
+
   const StringList& linkList_;
   PickSource& source_;
   bool ignored_[256];
@@ -64,6 +67,7 @@ class CharacterLinker {
   // openEnds_[i] is where tag i ends.
   std::string openTags_;
   std::vector<size_t> openEnds_;
+  size_t longestTag_ = 0;
   // The tag selected by each of the 32768 values the source can draw.
   std::vector<uint32_t> tagForValue_;
 };

@@ -50,6 +50,17 @@ class PageWriter {
     if (used_ == buffer_.size()) flush();
     buffer_[used_++] = c;
   }
+  // Room for `size` more bytes at the end of the buffer, flushing first when
+  // needed; nullptr when `size` exceeds the capacity. Fill a prefix of it, then
+  // call `commit` with the end of what was filled, before any other call.
+  char* room(size_t size) {
+    if (size > buffer_.size() - used_) {
+      flush();
+      if (size > buffer_.size()) return nullptr;
+    }
+    return buffer_.data() + used_;
+  }
+  void commit(const char* end) { used_ = static_cast<size_t>(end - buffer_.data()); }
   // Hands everything buffered to the sink; false if any write so far failed.
   bool flush();
   bool failed() const { return failed_; }
