@@ -71,7 +71,7 @@ void CharacterLinker::linkPiece(std::string_view bytes, PageWriter& out) {
   // The hot loop: ask the writer once for room enough for a run of characters
   // at their longest (tag, "&nbsp;", "</a>") and fill it directly.
   const size_t widest = longestTag_ + kBlank.size() + kClose.size();
-  const size_t run = (256 * 1024) / widest;
+  const size_t run = out.capacity() / widest;
   const char* tags = openTags_.data();
   while (!bytes.empty()) {
     size_t count = bytes.size() < run ? bytes.size() : run;

@@ -64,6 +64,7 @@ class PageWriter {
   // Hands everything buffered to the sink; false if any write so far failed.
   bool flush();
   bool failed() const { return failed_; }
+  size_t capacity() const { return buffer_.size(); }
 
  private:
   void writeLarge(const char* data, size_t size);
