@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "app/files.h"
+#include "links/links_reader.h"
 #include "links/string_list.h"
 
 namespace zuva {
@@ -18,8 +20,13 @@ class Application {
   void testLinks();
   void generatePage();
 
-  // Fills the two lists (expected empty) from the file at `linksPath` and
-  // prints the success line, or stops the run with its message.
+  // Opens the file at `linksPath`, or stops the run with its message.
+  InputFile openLinksFile();
+  // Prints the success line for a links file read with `result`, or stops the
+  // run with the message for what is wrong with it.
+  void reportLinksResult(LinksResult result);
+  // Fills the two lists (expected empty) from the file at `linksPath`, as the
+  // one above.
   void readLinksFile(StringList& ignoreList, StringList& linkList);
 
   std::string artPath;    // ASCII picture to read (generate)

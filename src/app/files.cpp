@@ -22,6 +22,14 @@ size_t InputFile::sizeHint() {
   return size > 0 ? static_cast<size_t>(size) : 0;
 }
 
+bool InputFile::isRegular() const { return platform::isRegularFile(file_); }
+
+bool InputFile::rewind() {
+  if (std::fseek(file_, 0, SEEK_SET) != 0) return false;
+  std::clearerr(file_);
+  return true;
+}
+
 void InputFile::close() {
   if (file_) std::fclose(file_);
   file_ = nullptr;

@@ -22,6 +22,11 @@ class InputFile : public ByteSource {
   bool isOpen() const { return file_ != nullptr; }
   // The size of the file in bytes, or 0 when it cannot be told (a pipe).
   size_t sizeHint();
+  // True for a regular file: one that reads the same bytes again after
+  // `rewind` (unless something else changes it meanwhile).
+  bool isRegular() const;
+  // Goes back to the first byte; false when the file cannot.
+  bool rewind();
   size_t read(char* buffer, size_t capacity, bool& error) override;
   void close();
 

@@ -2,6 +2,7 @@
 // its own implementation file (platform_posix.cpp, platform_windows.cpp).
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 namespace zuva::platform {
@@ -16,6 +17,9 @@ void waitForKeyPress();
 
 // True when `path` names a directory (such a path is never opened as a file).
 bool isDirectory(const std::string& path);
+
+// True when `file` is open on a regular file (not a pipe or a device).
+bool isRegularFile(std::FILE* file);
 
 // True when both paths name the same existing regular file as the file system
 // sees it (through symbolic links, hard links and "./" alike). Anything that

@@ -71,6 +71,11 @@ bool isDirectory(const std::string& path) {
   return statFile(path, st) && S_ISDIR(st.st_mode);
 }
 
+bool isRegularFile(std::FILE* file) {
+  struct stat st;
+  return fstat(fileno(file), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 bool sameRegularFile(const std::string& a, const std::string& b) {
   struct stat sa, sb;
   if (!statFile(a, sa) || !statFile(b, sb)) return false;

@@ -1,6 +1,8 @@
 // Windows.
+#include <io.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "app/platform.h"
@@ -33,6 +35,12 @@ bool regularFileId(const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
 }
 
 }  // namespace
+
+bool isRegularFile(std::FILE* file) {
+  // A disk file: consoles and pipes have types of their own.
+  HANDLE h = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+  return h != INVALID_HANDLE_VALUE && GetFileType(h) == FILE_TYPE_DISK;
+}
 
 bool sameRegularFile(const std::string& a, const std::string& b) {
   BY_HANDLE_FILE_INFORMATION ia, ib;

@@ -89,6 +89,13 @@ bool LineReader::nextPiece(LinePiece& piece) {
   }
 }
 
+void LineReader::skipRest() {
+  do {
+    begin_ = end_;
+  } while (fill());
+  inLine_ = false;
+}
+
 bool LineReader::readLine(std::string& line) {
   line.clear();
   LinePiece piece;

@@ -59,6 +59,10 @@ class LineReader {
   // at the end of the input or on a read error.
   bool readLine(std::string& line);
 
+  // Reads the rest of the input without splitting it, as when only a read
+  // error could still matter; `nextPiece` then finds nothing more.
+  void skipRest();
+
   // True once the source reported a read error.
   bool readError() const { return error_; }
 

@@ -1,6 +1,9 @@
 // The test command: a page that shows every link as a link and as an image.
 #include "linktest/test_page.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "app/application.h"
 #include "app/console.h"
 #include "app/files.h"
@@ -9,28 +12,84 @@
 
 namespace zuva {
 
-void writeTestBody(const StringList& linkList, PageWriter& out, std::string_view lineEnd) {
-  for (size_t i = 0; i < linkList.size() && !out.failed(); ++i) {
-    std::string_view link = linkList[i];
-    out.write("<a href='");
-    out.write(link);
-    out.write("'>");
-    out.write(link);
-    out.write(" </a> <br>");
-    out.write(lineEnd);
-    out.write("<br><img src=");
-    out.write(link);
-    out.write(" border=0 alt='can you see your image?' > ");
-    out.write(lineEnd);
-    out.write("<hr> <br>");
-    out.write(lineEnd);
+namespace {
+
+constexpr std::string_view kBeforeHref = "<a href='";
+constexpr std::string_view kAfterHref = "'>";
+
+char* copy(char* to, std::string_view bytes) {
+  std::memcpy(to, bytes.data(), bytes.size());
+  return to + bytes.size();
+}
+
+}  // namespace
+
+TestBodyWriter::TestBodyWriter(PageWriter& out, std::string_view lineEnd)
+    : out_(out),
+      afterText_(std::string(" </a> <br>") + std::string(lineEnd) + "<br><img src="),
+      afterImage_(std::string(" border=0 alt='can you see your image?' > ") + std::string(lineEnd) +
+                  "<hr> <br>" + std::string(lineEnd)),
+      afterTextBlock_(makeText(afterText_)),
+      afterImageBlock_(makeText(afterImage_)),
+      blocksFit_(afterImage_.size() <= sizeof(Text::bytes) &&
+                 afterText_.size() <= sizeof(Text::bytes)) {}
+
+TestBodyWriter::Text TestBodyWriter::makeText(const std::string& text) {
+  Text block{};
+  block.size = text.size();
+  std::memcpy(block.bytes, text.data(), std::min(text.size(), sizeof block.bytes));
+  return block;
+}
+
+void TestBodyWriter::linkEntry(std::string_view link) {
+  if (out_.failed()) return;
+  // A million links make a page of hundreds of megabytes: each block is
+  // copied straight into the writer's buffer, with room to spare for the
+  // whole-array copies of the fixed texts.
+  size_t size = kBeforeHref.size() + kAfterHref.size() + afterText_.size() + afterImage_.size() +
+                3 * link.size() + sizeof(Text::bytes);
+  char* to = blocksFit_ ? out_.room(size) : nullptr;
+  if (!to) {
+    writeSlowly(link);
+    return;
   }
+  to = copy(to, kBeforeHref);
+  to = copy(to, link);
+  to = copy(to, kAfterHref);
+  to = copy(to, link);
+  std::memcpy(to, afterTextBlock_.bytes, sizeof afterTextBlock_.bytes);
+  to += afterTextBlock_.size;
+  to = copy(to, link);
+  std::memcpy(to, afterImageBlock_.bytes, sizeof afterImageBlock_.bytes);
+  to += afterImageBlock_.size;
+  out_.commit(to);
+}
+
+// For a link too long for the writer's buffer.
+void TestBodyWriter::writeSlowly(std::string_view link) {
+  for (std::string_view bytes : {kBeforeHref, link, kAfterHref, link, std::string_view(afterText_),
+                                 link, std::string_view(afterImage_)})
+    out_.write(bytes);
+}
+
+void writeTestBody(const StringList& linkList, PageWriter& out, std::string_view lineEnd) {
+  TestBodyWriter body(out, lineEnd);
+  for (size_t i = 0; i < linkList.size() && !out.failed(); ++i) body.linkEntry(linkList[i]);
 }
 
 void Application::testLinks() {
+  // A links file that can be read again from its start is read twice: once
+  // to check it before the page is emptied, then again while the page is
+  // written, so a million links are never held in memory. Anything else (a
+  // pipe) is read once and its links are kept.
+  InputFile links = openLinksFile();
+  bool rereadable = links.isRegular();
   StringList ignoreList;
   StringList linkList;
-  readLinksFile(ignoreList, linkList);
+  {
+    LineReader lines(links);
+    reportLinksResult(rereadable ? checkLinks(lines) : readLinks(lines, ignoreList, linkList));
+  }
   // Opening the page empties it: it must not be the links file just read.
   if (platform::sameRegularFile(pagePath, linksPath))
     fatalStop("Could not open " + pagePath + " file for writing: it is the links file");
@@ -39,7 +98,18 @@ void Application::testLinks() {
 
   PageWriter page(pageFile);
   page.write(kPageHeader);
-  writeTestBody(linkList, page, platform::kPageLineEnd);
+  if (rereadable) {
+    TestBodyWriter body(page, platform::kPageLineEnd);
+    // The file was fine a moment ago; anything else now means it changed or
+    // failed under us.
+    if (!links.rewind()) fatalStop("Could not read " + linksPath + " file");
+    LineReader lines(links);
+    if (readLinks(lines, body) != LinksResult::ok)
+      fatalStop("Could not read " + linksPath + " file");
+  } else {
+    writeTestBody(linkList, page, platform::kPageLineEnd);
+  }
+  links.close();
   page.write(kPageFooterFont);
   page.write(kPageFooterEnd);
   if (!page.flush() || !pageFile.close()) fatalStop("Could not write " + pagePath + " file");

@@ -82,15 +82,65 @@ const LinksCase kLinksCases[] = {
     {"empty lines only", "\n\r\n\n", LinksResult::missingKeyword, {}, {}},
 };
 
+// Whole, in single bytes, and through a reader too small to hold a line, so
+// that lines also arrive in pieces.
+struct Split {
+  size_t chunk;
+  size_t bufferSize;
+};
+const Split kSplits[] = {{static_cast<size_t>(-1), 128 * 1024}, {1, 128 * 1024}, {3, 4}, {5, 8}};
+
 TEST(ReadLinks, FillsBothListsByTheKeywordRules) {
   for (const LinksCase& c : kLinksCases) {
-    StringSource source(c.file);
-    LineReader lines(source);
-    StringList ignoreList, linkList;
-    EXPECT_EQ(readLinks(lines, ignoreList, linkList), c.result) << c.name;
-    EXPECT_EQ(entries(ignoreList), c.ignore) << c.name;
-    EXPECT_EQ(entries(linkList), c.links) << c.name;
+    for (Split split : kSplits) {
+      SCOPED_TRACE(testing::Message()
+                   << c.name << ", chunk " << split.chunk << ", buffer " << split.bufferSize);
+      StringSource source(c.file, split.chunk);
+      LineReader lines(source, split.bufferSize);
+      StringList ignoreList, linkList;
+      EXPECT_EQ(readLinks(lines, ignoreList, linkList), c.result);
+      EXPECT_EQ(entries(ignoreList), c.ignore);
+      EXPECT_EQ(entries(linkList), c.links);
+    }
   }
+}
+
+TEST(CheckLinks, GivesTheResultOfReadingTheEntries) {
+  for (const LinksCase& c : kLinksCases) {
+    for (Split split : kSplits) {
+      StringSource source(c.file, split.chunk);
+      LineReader lines(source, split.bufferSize);
+      EXPECT_EQ(checkLinks(lines), c.result) << c.name << ", chunk " << split.chunk;
+    }
+  }
+}
+
+// Gives `bytes`, then fails.
+class FailingSource : public ByteSource {
+ public:
+  explicit FailingSource(std::string_view bytes) : bytes_(bytes) {}
+  size_t read(char* buffer, size_t capacity, bool& error) override {
+    size_t n = bytes_.read(buffer, capacity, error);
+    if (n == 0) error = true;
+    return n;
+  }
+
+ private:
+  StringSource bytes_;
+};
+
+TEST(CheckLinks, ReadsThroughTheEntriesForAFailingRead) {
+  // The keywords are settled early; the failure comes a long way after them.
+  std::string file = "#ignore\n~\n#links\n" + std::string(100000, 'u') + "\n";
+  for (Split split : kSplits) {
+    FailingSource source(file);
+    LineReader lines(source, split.bufferSize);
+    EXPECT_EQ(checkLinks(lines), LinksResult::readError) << split.bufferSize;
+  }
+  FailingSource source(file);
+  LineReader lines(source);
+  StringList ignoreList, linkList;
+  EXPECT_EQ(readLinks(lines, ignoreList, linkList), LinksResult::readError);
 }
 
 TEST(ReadLinks, StopsAtTheFirstEntryBeforeAKeyword) {

@@ -89,6 +89,36 @@ TEST(TestPage, ThreeLinesPerLinkInListOrder) {
             "<hr> <br>\n");
 }
 
+// The block of one link, put together the plain way.
+std::string testBlock(const std::string& link, const std::string& lineEnd) {
+  return "<a href='" + link + "'>" + link + " </a> <br>" + lineEnd + "<br><img src=" + link +
+         " border=0 alt='can you see your image?' > " + lineEnd + "<hr> <br>" + lineEnd;
+}
+
+TEST(TestPage, SameBytesForAnyBufferLinkLengthAndLineEnd) {
+  // Small buffers and long links take the piece-by-piece path; a long line
+  // end does not fit the fixed-size text blocks.
+  const std::string longLink(5000, 'x');
+  const std::string lineEnds[] = {"\n", "\r\n", std::string(100, '-')};
+  const size_t capacities[] = {1, 200, 1000, 256 * 1024};
+  for (const std::string& lineEnd : lineEnds) {
+    for (size_t capacity : capacities) {
+      StringList links;
+      std::string expected;
+      for (const std::string& link : {std::string("http://a/1.jpg"), longLink, std::string("b")}) {
+        links.append(link);
+        expected += testBlock(link, lineEnd);
+      }
+      StringSink sink;
+      PageWriter out(sink, capacity);
+      writeTestBody(links, out, lineEnd);
+      out.flush();
+      EXPECT_EQ(sink.bytes, expected)
+          << "capacity " << capacity << ", line end of " << lineEnd.size();
+    }
+  }
+}
+
 class FullSink : public ByteSink {
  public:
   bool write(const char*, size_t) override {
