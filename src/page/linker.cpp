@@ -67,57 +67,45 @@ std::string CharacterLinker::linkLine(std::string_view line) {
   return std::move(sink.bytes);
 }
 
+// The bytes of one character, handed to `emit(data, size)`: its opening tag
+// and "</a>" around it unless it is ignored, and "&nbsp;" for a blank.
+template <typename Emit>
+inline void CharacterLinker::linkCharacter(char c, Emit&& emit) {
+  const bool ignored = ignored_[static_cast<unsigned char>(c)];
+  if (!ignored) {
+    uint32_t tag = tagForValue_[source_.next()];
+    size_t begin = tag == 0 ? 0 : openEnds_[tag - 1];
+    emit(openTags_.data() + begin, openEnds_[tag] - begin);
+  }
+  if (c == ' ')
+    emit(kBlank.data(), kBlank.size());
+  else
+    emit(&c, 1);
+  if (!ignored) emit(kClose.data(), kClose.size());
+}
+
 void CharacterLinker::linkPiece(std::string_view bytes, PageWriter& out) {
   // The hot loop: ask the writer once for room enough for a run of characters
   // at their longest (tag, "&nbsp;", "</a>") and fill it directly.
   const size_t widest = longestTag_ + kBlank.size() + kClose.size();
   const size_t run = out.capacity() / widest;
-  const char* tags = openTags_.data();
   while (!bytes.empty()) {
     size_t count = bytes.size() < run ? bytes.size() : run;
     char* p = count > 0 ? out.room(count * widest) : nullptr;
     if (!p) {
-      linkPieceSlowly(bytes, out);  // a link longer than the writer's buffer
+      // A link longer than the writer's buffer: through its bounds-checked
+      // writes, one character at a time.
+      for (char c : bytes)
+        linkCharacter(c, [&out](const char* data, size_t size) { out.write(data, size); });
       return;
     }
-    for (char c : bytes.substr(0, count)) {
-      const bool ignored = ignored_[static_cast<unsigned char>(c)];
-      if (!ignored) {
-        uint32_t tag = tagForValue_[source_.next()];
-        size_t begin = tag == 0 ? 0 : openEnds_[tag - 1];
-        std::memcpy(p, tags + begin, openEnds_[tag] - begin);
-        p += openEnds_[tag] - begin;
-      }
-      if (c == ' ') {
-        std::memcpy(p, kBlank.data(), kBlank.size());
-        p += kBlank.size();
-      } else {
-        *p++ = c;
-      }
-      if (!ignored) {
-        std::memcpy(p, kClose.data(), kClose.size());
-        p += kClose.size();
-      }
-    }
+    for (char c : bytes.substr(0, count))
+      linkCharacter(c, [&p](const char* data, size_t size) {
+        std::memcpy(p, data, size);
+        p += size;
+      });
     out.commit(p);
     bytes.remove_prefix(count);
-  }
-}
-
-void CharacterLinker::linkPieceSlowly(std::string_view bytes, PageWriter& out) {
-  const char* tags = openTags_.data();
-  for (char c : bytes) {
-    const bool ignored = ignored_[static_cast<unsigned char>(c)];
-    if (!ignored) {
-      uint32_t tag = tagForValue_[source_.next()];
-      size_t begin = tag == 0 ? 0 : openEnds_[tag - 1];
-      out.write(tags + begin, openEnds_[tag] - begin);
-    }
-    if (c == ' ')
-      out.write(kBlank);
-    else
-      out.put(c);
-    if (!ignored) out.write(kClose);
   }
 }
 

@@ -57,8 +57,8 @@ class CharacterLinker {
   void linkPiece(std::string_view bytes, PageWriter& out);
 
  private:
-  // One character at a time, through the writer's bounds-checked calls.
-  void linkPieceSlowly(std::string_view bytes, PageWriter& out);
+  template <typename Emit>
+  void linkCharacter(char c, Emit&& emit);
 
   const StringList& linkList_;
   PickSource& source_;
