@@ -152,4 +152,24 @@ function serve(dir) {
   });
 }
 
-module.exports = { SKIP, skipOrFail, launch, runTool, parseLinks, pictureRows, makePicker, makePng, serve };
+// The end of every check: the browser, the server and the scratch folder go
+// whatever happened.
+async function teardown(close, server, dir) {
+  await close();
+  await server.close();
+  fs.rmSync(dir, { recursive: true, force: true });
+}
+
+// Runs a check's async main; prints the counts it returns and exits with the
+// outcome, or fails on anything thrown.
+function runCheck(main) {
+  main().then(({ passed, failed }) => {
+    console.log(`${passed} passed, ${failed} failed`);
+    process.exit(failed ? 1 : 0);
+  }, (e) => { console.log('FAIL: ' + (e && e.stack || e)); process.exit(1); });
+}
+
+module.exports = {
+  SKIP, skipOrFail, launch, runTool, parseLinks, pictureRows, makePicker, makePng, serve,
+  teardown, runCheck,
+};

@@ -126,12 +126,9 @@ async function main() {
       }
     }
   } finally {
-    await close();
-    await server.close();
-    fs.rmSync(work, { recursive: true, force: true });
+    await c.teardown(close, server, work);
   }
-  console.log(`${passed} passed, ${failed} failed`);
-  process.exit(failed ? 1 : 0);
+  return { passed, failed };
 }
 
-main().catch((e) => { console.log('FAIL: ' + (e && e.stack || e)); process.exit(1); });
+c.runCheck(main);

@@ -49,12 +49,9 @@ async function main() {
     });
     if (!failed) console.log(`ok testpage (${images.length} addresses, one missing)`);
   } finally {
-    await close();
-    await server.close();
-    fs.rmSync(dir, { recursive: true, force: true });
+    await c.teardown(close, server, dir);
   }
-  console.log(`${passed} passed, ${failed} failed`);
-  process.exit(failed ? 1 : 0);
+  return { passed, failed };
 }
 
-main().catch((e) => { console.log('FAIL: ' + (e && e.stack || e)); process.exit(1); });
+c.runCheck(main);
