@@ -17,6 +17,55 @@ constexpr std::string_view kOpenStart = "<a href='";
 constexpr std::string_view kOpenEnd = "'>";
 constexpr std::string_view kClose = "</a>";
 
+// In a picture, linked and ignored characters come in no pattern a processor
+// could predict, so the hot loop makes the same copies for both and only
+// advances by different amounts: a tag and "</a>" count for nothing around
+// an ignored character.
+//
+// Every tag's first kTagBlock bytes are copied as one block, the rest (of a
+// longer tag) in kCopyStep steps. The copies read and write up to kTagBlock
+// bytes past a tag: the tags are followed by that much padding, and the room
+// asked for includes it (kSlack).
+constexpr size_t kTagBlock = 64;
+constexpr size_t kCopyStep = 32;
+constexpr char kBlankBlock[8] = "&nbsp;";
+constexpr size_t kSlack = kTagBlock + sizeof kBlankBlock + kClose.size();
+
+// Puts a character's bytes straight into the writer's buffer at `p`.
+struct IntoBuffer {
+  char*& p;
+  void tag(const char* data, size_t size) {
+    std::memcpy(p, data, kTagBlock);
+    for (size_t k = kTagBlock; k < size; k += kCopyStep) std::memcpy(p + k, data + k, kCopyStep);
+    p += size;
+  }
+  void character(char c) {
+    const bool blank = c == ' ';
+    std::memcpy(p, kBlankBlock, sizeof kBlankBlock);
+    p[0] = blank ? kBlankBlock[0] : c;
+    p += blank ? kBlank.size() : 1;
+  }
+  void close(bool linked) {
+    std::memcpy(p, kClose.data(), kClose.size());
+    p += linked ? kClose.size() : 0;
+  }
+};
+
+// Hands a character's bytes to the writer's bounds-checked writes.
+struct ThroughWriter {
+  PageWriter& out;
+  void tag(const char* data, size_t size) { out.write(data, size); }
+  void character(char c) {
+    if (c == ' ')
+      out.write(kBlank);
+    else
+      out.put(c);
+  }
+  void close(bool linked) {
+    if (linked) out.write(kClose);
+  }
+};
+
 }  // namespace
 
 PickSource& PickSource::process() {
@@ -38,13 +87,14 @@ CharacterLinker::CharacterLinker(const StringList& linkList, const StringList& i
   // Without links every linked character gets an empty address.
   size_t tags = linkList.empty() ? 1 : linkList.size();
   for (size_t i = 0; i < tags; ++i) {
+    size_t begin = openTags_.size();
     openTags_.append(kOpenStart);
     if (!linkList.empty()) openTags_.append(linkList[i]);
     openTags_.append(kOpenEnd);
-    size_t begin = openEnds_.empty() ? 0 : openEnds_.back();
-    openEnds_.push_back(openTags_.size());
+    tagSpans_.push_back({begin, openTags_.size() - begin});
     if (openTags_.size() - begin > longestTag_) longestTag_ = openTags_.size() - begin;
   }
+  openTags_.append(kTagBlock, '\0');
   for (int r = 0; r < 32768; ++r)
     tagForValue_[r] = linkList.empty() ? 0 : static_cast<uint32_t>(pickIndex(r, linkList.size()));
 }
@@ -67,46 +117,41 @@ std::string CharacterLinker::linkLine(std::string_view line) {
   return std::move(sink.bytes);
 }
 
-// The bytes of one character, handed to `emit(data, size)`: its opening tag
-// and "</a>" around it unless it is ignored, and "&nbsp;" for a blank.
+// The bytes of one character, handed to `emit` (IntoBuffer, ThroughWriter):
+// its opening tag and "</a>" around it unless it is ignored, and "&nbsp;" for
+// a blank.
 template <typename Emit>
-inline void CharacterLinker::linkCharacter(char c, Emit&& emit) {
-  const bool ignored = ignored_[static_cast<unsigned char>(c)];
-  if (!ignored) {
-    uint32_t tag = tagForValue_[source_.next()];
-    size_t begin = tag == 0 ? 0 : openEnds_[tag - 1];
-    emit(openTags_.data() + begin, openEnds_[tag] - begin);
-  }
-  if (c == ' ')
-    emit(kBlank.data(), kBlank.size());
-  else
-    emit(&c, 1);
-  if (!ignored) emit(kClose.data(), kClose.size());
+inline void CharacterLinker::Step::operator()(char c, Emit emit) {
+  const bool linked = !ignored[static_cast<unsigned char>(c)];
+  // Only a linked character draws a value, but the lookup is made for both.
+  PickSource drawn = source;
+  const TagSpan& tag = spans[tagForValue[drawn.next()]];
+  if (linked) source = drawn;
+  emit.tag(tags + tag.begin, linked ? tag.size : 0);
+  emit.character(c);
+  emit.close(linked);
 }
 
 void CharacterLinker::linkPiece(std::string_view bytes, PageWriter& out) {
   // The hot loop: ask the writer once for room enough for a run of characters
   // at their longest (tag, "&nbsp;", "</a>") and fill it directly.
-  const size_t widest = longestTag_ + kBlank.size() + kClose.size();
+  const size_t widest = longestTag_ + kSlack;
   const size_t run = out.capacity() / widest;
+  Step step{ignored_, tagForValue_.data(), tagSpans_.data(), openTags_.data(), source_};
   while (!bytes.empty()) {
     size_t count = bytes.size() < run ? bytes.size() : run;
     char* p = count > 0 ? out.room(count * widest) : nullptr;
     if (!p) {
       // A link longer than the writer's buffer: through its bounds-checked
       // writes, one character at a time.
-      for (char c : bytes)
-        linkCharacter(c, [&out](const char* data, size_t size) { out.write(data, size); });
-      return;
+      for (char c : bytes) step(c, ThroughWriter{out});
+      break;
     }
-    for (char c : bytes.substr(0, count))
-      linkCharacter(c, [&p](const char* data, size_t size) {
-        std::memcpy(p, data, size);
-        p += size;
-      });
+    for (char c : bytes.substr(0, count)) step(c, IntoBuffer{p});
     out.commit(p);
     bytes.remove_prefix(count);
   }
+  source_ = step.source;
 }
 
 }  // namespace zuva

@@ -57,19 +57,34 @@ class CharacterLinker {
   void linkPiece(std::string_view bytes, PageWriter& out);
 
  private:
-  template <typename Emit>
-  void linkCharacter(char c, Emit&& emit);
-
   const StringList& linkList_;
   PickSource& source_;
   bool ignored_[256];
-  // The opening tag "<a href='" + link + "'>" of every link, side by side;
-  // openEnds_[i] is where tag i ends.
+  // The opening tag "<a href='" + link + "'>" of every link, side by side,
+  // and where each one is in openTags_.
+  struct TagSpan {
+    size_t begin;
+    size_t size;
+  };
   std::string openTags_;
-  std::vector<size_t> openEnds_;
+  std::vector<TagSpan> tagSpans_;
   size_t longestTag_ = 0;
   // The tag selected by each of the 32768 values the source can draw.
   std::vector<uint32_t> tagForValue_;
+
+  // Converting one character. It works on copies of what it needs (the
+  // source's state included, written back after a piece): through the
+  // members, the compiler would reload each after every byte stored, as the
+  // output might overlap them.
+  struct Step {
+    const bool* ignored;
+    const uint32_t* tagForValue;
+    const TagSpan* spans;
+    const char* tags;
+    PickSource source;
+    template <typename Emit>
+    void operator()(char c, Emit emit);
+  };
 };
 
 }  // namespace zuva

@@ -130,6 +130,27 @@ TEST(CharacterLinker, PiecesGiveTheSameBytesAsWholeLines) {
   EXPECT_EQ(sink.bytes, whole.linkLine(line));
 }
 
+// The fast path copies tags in fixed-size blocks; around and past the block
+// sizes it must give the bytes of the character-by-character path (taken for
+// a buffer too small for any run).
+TEST(CharacterLinker, TagsOfEveryLengthGiveTheSameBytesOnBothPaths) {
+  StringList ignore = listOf({"~"});
+  std::string line;
+  for (int i = 0; i < 3000; ++i) line += "~ #~~+ ~*"[i * 5 % 9];
+  for (size_t length : {size_t{1}, size_t{52}, size_t{53}, size_t{54}, size_t{85}, size_t{86},
+                        size_t{87}, size_t{300}}) {
+    StringList links = listOf({std::string(length, 'a'), std::string(length / 2 + 1, 'b'), "c"});
+    PickSource fastSource, slowSource;
+    CharacterLinker fast(links, ignore, fastSource);
+    CharacterLinker slow(links, ignore, slowSource);
+    StringSink sink;
+    PageWriter out(sink, 1);
+    slow.linkPiece(line, out);
+    ASSERT_TRUE(out.flush());
+    EXPECT_EQ(fast.linkLine(line), sink.bytes) << "link of " << length;
+  }
+}
+
 TEST(CharacterLinker, ALinkLongerThanTheOutputBufferIsWrittenWhole) {
   std::string longLink(1000, 'l');
   StringList links = listOf({longLink});
