@@ -96,23 +96,32 @@ void Application::testLinks() {
   OutputFile pageFile = OutputFile::open(pagePath);
   if (!pageFile.isOpen()) fatalStop("Could not open " + pagePath + " file for writing");
 
-  PageWriter page(pageFile);
-  page.write(kPageHeader);
-  if (rereadable) {
-    TestBodyWriter body(page, platform::kPageLineEnd);
-    // The file was fine a moment ago; anything else now means it changed or
-    // failed under us.
-    if (!links.rewind()) fatalStop("Could not read " + linksPath + " file");
-    LineReader lines(links);
-    if (readLinks(lines, body) != LinksResult::ok)
-      fatalStop("Could not read " + linksPath + " file");
-  } else {
-    writeTestBody(linkList, page, platform::kPageLineEnd);
-  }
-  links.close();
-  page.write(kPageFooterFont);
-  page.write(kPageFooterEnd);
-  if (!page.flush() || !pageFile.close()) fatalStop("Could not write " + pagePath + " file");
+  bool readFailed = false;
+  bool written = false;
+  {
+    PageWriter page(pageFile, PageWriter::kDefaultCapacity, PageWriter::Mode::background);
+    page.write(kPageHeader);
+    if (rereadable) {
+      // The file was fine a moment ago; anything else now means it changed
+      // or failed under us.
+      readFailed = !links.rewind();
+      if (!readFailed) {
+        TestBodyWriter body(page, platform::kPageLineEnd);
+        LineReader lines(links);
+        readFailed = readLinks(lines, body) != LinksResult::ok;
+      }
+    } else {
+      writeTestBody(linkList, page, platform::kPageLineEnd);
+    }
+    links.close();
+    if (!readFailed) {
+      page.write(kPageFooterFont);
+      page.write(kPageFooterEnd);
+      written = page.flush();
+    }
+  }  // the page writer's thread is done with the page here, before any stop
+  if (readFailed) fatalStop("Could not read " + linksPath + " file");
+  if (!written || !pageFile.close()) fatalStop("Could not write " + pagePath + " file");
   printLine("tested successfuly");
   printLine("use your browser to see if all images are seen in file " + pagePath);
 }

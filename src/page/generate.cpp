@@ -24,15 +24,23 @@ void Application::generatePage() {
   readLinksFile(ignoreList, linkList);
   CharacterLinker linker(linkList, ignoreList);
 
-  PageWriter page(pageFile);
-  page.write(kPageHeader);
-  LineReader lines(art);
-  writePageBody(lines, linker, page, platform::kPageLineEnd);
-  if (lines.readError()) fatalStop("Could not read " + artPath + " file");
-  page.write(kPageFooterFont);
-  art.close();
-  page.write(kPageFooterEnd);
-  if (!page.flush() || !pageFile.close()) fatalStop("Could not write " + pagePath + " file");
+  bool readFailed = false;
+  bool written = false;
+  {
+    PageWriter page(pageFile, PageWriter::kDefaultCapacity, PageWriter::Mode::background);
+    page.write(kPageHeader);
+    LineReader lines(art);
+    writePageBody(lines, linker, page, platform::kPageLineEnd);
+    readFailed = lines.readError();
+    if (!readFailed) {
+      page.write(kPageFooterFont);
+      art.close();
+      page.write(kPageFooterEnd);
+      written = page.flush();
+    }
+  }  // the page writer's thread is done with the page here, before any stop
+  if (readFailed) fatalStop("Could not read " + artPath + " file");
+  if (!written || !pageFile.close()) fatalStop("Could not write " + pagePath + " file");
   printLine("finished successfuly");
 }
 

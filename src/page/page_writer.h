@@ -1,10 +1,14 @@
 // Buffered output of page bytes.
 #pragma once
 
+#include <condition_variable>
 #include <cstddef>
 #include <cstring>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 namespace zuva {
@@ -27,15 +31,51 @@ class StringSink : public ByteSink {
   std::string bytes;
 };
 
+// Writes blocks to a sink on a thread of its own, one block at a time, so
+// the next block can be filled while the last one is written. The sink must
+// outlive the writer; the destructor waits for the block in hand.
+class BlockWriter {
+ public:
+  explicit BlockWriter(ByteSink& sink);
+  ~BlockWriter();
+  BlockWriter(const BlockWriter&) = delete;
+  BlockWriter& operator=(const BlockWriter&) = delete;
+
+  // Starts writing `size` bytes at `data`, after waiting for the block
+  // before. The bytes must stay as they are until `wait` has returned.
+  void start(const char* data, size_t size);
+  // Waits until the block in hand is written; false once any write failed.
+  bool wait();
+
+ private:
+  void run();
+
+  ByteSink& sink_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  const char* data_ = nullptr;
+  size_t size_ = 0;
+  bool busy_ = false;  // a block is in hand
+  bool stop_ = false;
+  bool failed_ = false;
+  std::thread thread_;  // last, so it starts once the fields above are set
+};
+
 // Gathers small writes into large blocks for a sink. After the first failed
 // write, later writes are dropped and `failed` stays true. The sink must
-// outlive the writer; call `flush` before dropping the writer.
+// outlive the writer; call `flush` before dropping the writer, or what is
+// still buffered is lost.
 class PageWriter {
  public:
+  // How the blocks reach the sink: from the calling thread, or from a thread
+  // of the writer's own while the next block is filled (for large pages: the
+  // page is made and written at the same time).
+  enum class Mode { direct, background };
+  static constexpr size_t kDefaultCapacity = size_t{256} * 1024;
+
   // A capacity below one byte is taken as one: put() always needs a free byte
   // after a flush.
-  explicit PageWriter(ByteSink& sink, size_t capacity = size_t{256} * 1024)
-      : sink_(sink), buffer_(capacity < 1 ? 1 : capacity) {}
+  explicit PageWriter(ByteSink& sink, size_t capacity = kDefaultCapacity, Mode mode = Mode::direct);
 
   void write(std::string_view bytes) { write(bytes.data(), bytes.size()); }
   void write(const char* data, size_t size) {
@@ -47,32 +87,41 @@ class PageWriter {
     }
   }
   void put(char c) {
-    if (used_ == buffer_.size()) flush();
+    if (used_ == buffer_.size()) handOver();
     buffer_[used_++] = c;
   }
-  // Room for `size` more bytes at the end of the buffer, flushing first when
-  // needed; nullptr when `size` exceeds the capacity. Fill a prefix of it, then
-  // call `commit` with the end of what was filled, before any other call.
+  // Room for `size` more bytes at the end of the buffer, handing the buffer
+  // to the sink first when needed; nullptr when `size` exceeds the capacity.
+  // Fill a prefix of it, then call `commit` with the end of what was filled,
+  // before any other call.
   char* room(size_t size) {
     if (size > buffer_.size() - used_) {
-      flush();
+      handOver();
       if (size > buffer_.size()) return nullptr;
     }
     return buffer_.data() + used_;
   }
   void commit(const char* end) { used_ = static_cast<size_t>(end - buffer_.data()); }
-  // Hands everything buffered to the sink; false if any write so far failed.
+  // Hands everything buffered to the sink and waits until it is written;
+  // false if any write so far failed.
   bool flush();
+  // True once a write is known to have failed (in the background mode, a
+  // failure shows at the next block).
   bool failed() const { return failed_; }
   size_t capacity() const { return buffer_.size(); }
 
  private:
+  // Passes the buffered bytes on, without waiting for them in the background.
+  void handOver();
   void writeLarge(const char* data, size_t size);
 
   ByteSink& sink_;
   std::vector<char> buffer_;
+  std::vector<char> spare_;  // in the background: the buffer being written
   size_t used_ = 0;
   bool failed_ = false;
+  // Declared after the buffers: it is destroyed, and so done with them, first.
+  std::unique_ptr<BlockWriter> background_;
 };
 
 }  // namespace zuva

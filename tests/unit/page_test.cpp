@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "linktest/test_page.h"
@@ -129,34 +130,74 @@ class FullSink : public ByteSink {
 };
 
 TEST(PageWriter, AFailedWriteStaysFailedAndStopsTheBody) {
-  FullSink sink;
-  PageWriter out(sink, 16);
-  StringList ignore, links;
-  PickSource source;
-  CharacterLinker linker(links, ignore, source);
-  std::string picture(100000, '#');
-  StringSource input(picture);
-  LineReader lines(input, 64);
-  writePageBody(lines, linker, out, "\n");
-  EXPECT_TRUE(out.failed());
-  EXPECT_FALSE(out.flush());
-  EXPECT_EQ(sink.writes, 1);
-  EXPECT_LT(source.next(), 32768);  // sanity: the source is still usable
+  for (PageWriter::Mode mode : {PageWriter::Mode::direct, PageWriter::Mode::background}) {
+    FullSink sink;
+    PageWriter out(sink, 16, mode);
+    StringList ignore, links;
+    PickSource source;
+    CharacterLinker linker(links, ignore, source);
+    std::string picture(100000, '#');
+    StringSource input(picture);
+    LineReader lines(input, 64);
+    writePageBody(lines, linker, out, "\n");
+    EXPECT_TRUE(out.failed());
+    EXPECT_FALSE(out.flush());
+    EXPECT_EQ(sink.writes, 1);
+    EXPECT_LT(source.next(), 32768);  // sanity: the source is still usable
+  }
 }
 
 // Every capacity, even one too small to hold anything, passes on exactly the
 // bytes written, in order, whichever way they come.
 TEST(PageWriter, AnyCapacityKeepsTheBytesInOrder) {
-  for (size_t capacity : {size_t{0}, size_t{1}, size_t{2}, size_t{7}}) {
-    StringSink sink;
-    PageWriter out(sink, capacity);
-    out.put('<');
-    out.write("a href='x'>");
-    out.put('#');
-    out.write("");
-    out.write("</a>");
+  for (PageWriter::Mode mode : {PageWriter::Mode::direct, PageWriter::Mode::background}) {
+    for (size_t capacity : {size_t{0}, size_t{1}, size_t{2}, size_t{7}}) {
+      StringSink sink;
+      PageWriter out(sink, capacity, mode);
+      out.put('<');
+      out.write("a href='x'>");
+      out.put('#');
+      out.write("");
+      out.write("</a>");
+      EXPECT_TRUE(out.flush());
+      EXPECT_EQ(sink.bytes, "<a href='x'>#</a>") << "capacity " << capacity;
+    }
+  }
+}
+
+// In the background, blocks are written while the next is filled: many of
+// them, of every size (writes larger than the buffer go straight through),
+// still arrive whole and in order.
+TEST(PageWriter, InTheBackgroundManyBlocksArriveInOrder) {
+  std::string expected;
+  StringSink sink;
+  {
+    PageWriter out(sink, 100, PageWriter::Mode::background);
+    for (int i = 0; i < 20000; ++i) {
+      std::string piece = std::to_string(i) + std::string(static_cast<size_t>(i % 151), 'x');
+      out.write(piece);
+      expected += piece;
+      if (char* room = out.room(3)) {
+        std::memcpy(room, "|#|", 3);
+        out.commit(room + 3);
+        expected += "|#|";
+      }
+    }
     EXPECT_TRUE(out.flush());
-    EXPECT_EQ(sink.bytes, "<a href='x'>#</a>") << "capacity " << capacity;
+  }
+  EXPECT_EQ(sink.bytes, expected);
+}
+
+// A writer dropped without a flush loses what it still buffered, and only that.
+TEST(PageWriter, DroppedWithoutAFlushKeepsTheBlocksHandedOver) {
+  for (PageWriter::Mode mode : {PageWriter::Mode::direct, PageWriter::Mode::background}) {
+    StringSink sink;
+    {
+      PageWriter out(sink, 4, mode);
+      out.write("abcdef");  // larger than the buffer: written at once
+      out.write("gh");
+    }
+    EXPECT_EQ(sink.bytes, "abcdef");
   }
 }
 
