@@ -99,7 +99,10 @@ void Application::testLinks() {
   bool readFailed = false;
   bool written = false;
   {
-    PageWriter page(pageFile, PageWriter::kDefaultCapacity, PageWriter::Mode::background);
+    // Written from this thread: copying links costs so little next to the
+    // kernel's copy of the page that a second thread gains nothing, and
+    // passing the buffers between two cores costs more.
+    PageWriter page(pageFile);
     page.write(kPageHeader);
     if (rereadable) {
       // The file was fine a moment ago; anything else now means it changed
