@@ -8,6 +8,12 @@
 
 namespace zuva {
 
+namespace {
+// Each block passed between the two threads costs a wake-up; blocks of 1 MiB
+// made a 1 GB page on tmpfs about a fifth faster than blocks of 256 KiB.
+constexpr size_t kPageBlock = size_t{1024} * 1024;
+}  // namespace
+
 void Application::generatePage() {
   InputFile art = InputFile::open(artPath);
   if (!art.isOpen()) fatalStop("Could not open " + artPath + " file for reading");
@@ -27,7 +33,7 @@ void Application::generatePage() {
   bool readFailed = false;
   bool written = false;
   {
-    PageWriter page(pageFile, PageWriter::kDefaultCapacity, PageWriter::Mode::background);
+    PageWriter page(pageFile, kPageBlock, PageWriter::Mode::background);
     page.write(kPageHeader);
     LineReader lines(art);
     writePageBody(lines, linker, page, platform::kPageLineEnd);
