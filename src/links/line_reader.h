@@ -10,7 +10,8 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "links/byte_buffer.h"
 
 namespace zuva {
 
@@ -70,7 +71,7 @@ class LineReader {
   bool fill();
 
   ByteSource& source_;
-  std::vector<char> buffer_;
+  ByteBuffer buffer_;
   size_t begin_ = 0;  // first unconsumed byte
   size_t end_ = 0;    // one past the last buffered byte
   bool atStart_ = true;

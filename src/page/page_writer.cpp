@@ -51,9 +51,9 @@ void BlockWriter::run() {
 }
 
 PageWriter::PageWriter(ByteSink& sink, size_t capacity, Mode mode)
-    : sink_(sink), buffer_(capacity < 1 ? 1 : capacity) {
+    : sink_(sink), buffer_(capacity < 1 ? 1 : capacity), spare_(0) {
   if (mode == Mode::background) {
-    spare_.resize(buffer_.size());
+    spare_ = ByteBuffer(buffer_.size());
     background_ = std::make_unique<BlockWriter>(sink);
   }
 }

@@ -9,7 +9,8 @@
 #include <string>
 #include <string_view>
 #include <thread>
-#include <vector>
+
+#include "links/byte_buffer.h"
 
 namespace zuva {
 
@@ -88,7 +89,7 @@ class PageWriter {
   }
   void put(char c) {
     if (used_ == buffer_.size()) handOver();
-    buffer_[used_++] = c;
+    buffer_.data()[used_++] = c;
   }
   // Room for `size` more bytes at the end of the buffer, handing the buffer
   // to the sink first when needed; nullptr when `size` exceeds the capacity.
@@ -116,8 +117,8 @@ class PageWriter {
   void writeLarge(const char* data, size_t size);
 
   ByteSink& sink_;
-  std::vector<char> buffer_;
-  std::vector<char> spare_;  // in the background: the buffer being written
+  ByteBuffer buffer_;
+  ByteBuffer spare_;  // in the background: the buffer being written
   size_t used_ = 0;
   bool failed_ = false;
   // Declared after the buffers: it is destroyed, and so done with them, first.
