@@ -148,23 +148,39 @@ echo "peak RSS: 32 MiB picture $mem32 KiB, 64 MiB single line $memline KiB, 1 Gi
 
 # --- 3. scale ---------------------------------------------------------------
 
+# Milliseconds per MiB of picture, the median of 5 runs writing the page to $1.
+per_mib_of() {
+  local page=$1 i t times=()
+  gen pic.txt "$page" # not counted, as in ratio_pairs
+  for ((i = 0; i < 5; ++i)); do
+    rm -f page.html
+    times+=("$(wall gen pic.txt "$page")")
+  done
+  t=$(printf '%s\n' "${times[@]}" | median)
+  awk -v t="$t" -v s="$size" 'BEGIN { printf "%.2f", t * 1000 / s }'
+}
+spread_of() { printf '%s\n' "$@" | stats | awk '{ printf "%.1f", ($3 / $2 - 1) * 100 }'; }
+
+# What a run costs whatever the picture: starting, and the first touch of its
+# buffers' memory.
+: >empty.txt
+empty_times=()
+for ((i = 0; i < 5; ++i)); do empty_times+=("$(wall gen empty.txt /dev/null)"); done
+empty_ms=$(printf '%s\n' "${empty_times[@]}" | median | awk '{ printf "%.1f", $1 * 1000 }')
+rm -f empty.txt
+
 per_mib=()
+per_mib_null=()
 mems=()
 for size in 4 16 64; do
   if ((size == 64)); then mv rows64.txt pic.txt; else repeat_block pic.txt $((size * MiB)); fi
-  times=()
-  gen pic.txt page.html # not counted, as in ratio_pairs
-  for ((i = 0; i < 5; ++i)); do
-    rm -f page.html
-    times+=("$(wall gen pic.txt page.html)")
-  done
-  t=$(printf '%s\n' "${times[@]}" | median)
-  per_mib+=("$(awk -v t="$t" -v s="$size" 'BEGIN { printf "%.2f", t * 1000 / s }')")
+  per_mib+=("$(per_mib_of page.html)")
+  # The tool's own work, without the file system's share of the time.
+  per_mib_null+=("$(per_mib_of /dev/null)")
   mems+=("$(peak_kib "$bin" -g pic.txt /dev/null links.txt)")
   rm -f page.html pic.txt
 done
-spread=$(printf '%s\n' "${per_mib[@]}" | stats | awk '{ printf "%.1f", ($3 / $2 - 1) * 100 }')
-echo "time per MiB of picture (median of 5): 4 MiB ${per_mib[0]} ms, 16 MiB ${per_mib[1]} ms, 64 MiB ${per_mib[2]} ms; max/min $spread% (target <= 15%); peak RSS ${mems[0]} / ${mems[1]} / ${mems[2]} KiB"
+echo "time per MiB of picture (median of 5): 4 MiB ${per_mib[0]} ms, 16 MiB ${per_mib[1]} ms, 64 MiB ${per_mib[2]} ms; max/min $(spread_of "${per_mib[@]}")% (target <= 15%); page to /dev/null ${per_mib_null[0]} / ${per_mib_null[1]} / ${per_mib_null[2]} ms, max/min $(spread_of "${per_mib_null[@]}")%; an empty picture takes $empty_ms ms; peak RSS ${mems[0]} / ${mems[1]} / ${mems[2]} KiB"
 
 # --- 4. test command, 1,000,000 links ---------------------------------------
 
