@@ -152,9 +152,21 @@ function serve(dir) {
   });
 }
 
+// The start of every check: the tool named on the command line (resolved
+// here, as it runs inside a scratch folder), the browser, and a scratch
+// folder served on 127.0.0.1.
+async function setUp(prefix) {
+  const bin = process.argv[2] && path.resolve(process.argv[2]);
+  if (!bin || !fs.existsSync(bin)) { console.log('FAIL: no tool binary given'); process.exit(1); }
+  const { context, close } = await launch();
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), prefix));
+  const server = await serve(dir);
+  return { bin, context, close, dir, server };
+}
+
 // The end of every check: the browser, the server and the scratch folder go
 // whatever happened.
-async function teardown(close, server, dir) {
+async function teardown({ close, server, dir }) {
   await close();
   await server.close();
   fs.rmSync(dir, { recursive: true, force: true });
@@ -171,5 +183,5 @@ function runCheck(main) {
 
 module.exports = {
   SKIP, skipOrFail, launch, runTool, parseLinks, pictureRows, makePicker, makePng, serve,
-  teardown, runCheck,
+  setUp, teardown, runCheck,
 };

@@ -3,12 +3,9 @@
 // every character at its row and column, linked to the drawn address, and
 // links in the colour of plain text.
 const fs = require('fs');
-const os = require('os');
 const path = require('path');
 const c = require('./common');
 
-// Resolved here because the tool runs inside a scratch folder.
-const bin = process.argv[2] && path.resolve(process.argv[2]);
 const root = path.resolve(__dirname, '..', '..');
 
 // Each case: a picture and a links file. "markup" holds raw "<" followed by a
@@ -65,10 +62,9 @@ async function measure(page) {
 }
 
 async function main() {
-  if (!bin || !fs.existsSync(bin)) { console.log('FAIL: no tool binary given'); process.exit(1); }
-  const { context, close } = await c.launch();
-  const work = fs.mkdtempSync(path.join(os.tmpdir(), 'zuva-gen-'));
-  const server = await c.serve(work);
+  const env = await c.setUp('zuva-gen-');
+  const { bin, context, server } = env;
+  const work = env.dir;
   let failed = 0;
   let passed = 0;
   try {
@@ -126,7 +122,7 @@ async function main() {
       }
     }
   } finally {
-    await c.teardown(close, server, work);
+    await c.teardown(env);
   }
   return { passed, failed };
 }

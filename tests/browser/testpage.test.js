@@ -3,18 +3,13 @@
 // the test page for them and checks in headless Chromium that the served
 // images load, the missing one does not, and every address is a link to itself.
 const fs = require('fs');
-const os = require('os');
 const path = require('path');
 const c = require('./common');
 
-// Resolved here because the tool runs inside a scratch folder.
-const bin = process.argv[2] && path.resolve(process.argv[2]);
 
 async function main() {
-  if (!bin || !fs.existsSync(bin)) { console.log('FAIL: no tool binary given'); process.exit(1); }
-  const { context, close } = await c.launch();
-  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'zuva-testpage-'));
-  const server = await c.serve(dir);
+  const env = await c.setUp('zuva-testpage-');
+  const { bin, context, dir, server } = env;
   let failed = 0;
   let passed = 0;
   const check = (ok, what) => { if (ok) passed++; else { failed++; console.log('FAIL testpage: ' + what); } };
@@ -49,7 +44,7 @@ async function main() {
     });
     if (!failed) console.log(`ok testpage (${images.length} addresses, one missing)`);
   } finally {
-    await c.teardown(close, server, dir);
+    await c.teardown(env);
   }
   return { passed, failed };
 }
