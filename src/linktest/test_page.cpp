@@ -1,7 +1,6 @@
 // The test command: a page that shows every link as a link and as an image.
 #include "linktest/test_page.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "app/application.h"
@@ -17,6 +16,11 @@ namespace {
 constexpr std::string_view kBeforeHref = "<a href='";
 constexpr std::string_view kAfterHref = "'>";
 
+std::string padded(std::string text) {
+  text.append(kCopyPadding, '\0');
+  return text;
+}
+
 char* copy(char* to, std::string_view bytes) {
   std::memcpy(to, bytes.data(), bytes.size());
   return to + bytes.size();
@@ -26,29 +30,28 @@ char* copy(char* to, std::string_view bytes) {
 
 TestBodyWriter::TestBodyWriter(PageWriter& out, std::string_view lineEnd)
     : out_(out),
-      afterText_(std::string(" </a> <br>") + std::string(lineEnd) + "<br><img src="),
-      afterImage_(std::string(" border=0 alt='can you see your image?' > ") + std::string(lineEnd) +
-                  "<hr> <br>" + std::string(lineEnd)),
-      afterTextBlock_(makeText(afterText_)),
-      afterImageBlock_(makeText(afterImage_)),
-      blocksFit_(afterImage_.size() <= sizeof(Text::bytes) &&
-                 afterText_.size() <= sizeof(Text::bytes)) {}
+      afterText_(padded(std::string(" </a> <br>") + std::string(lineEnd) + "<br><img src=")),
+      afterImage_(padded(std::string(" border=0 alt='can you see your image?' > ") +
+                         std::string(lineEnd) + "<hr> <br>" + std::string(lineEnd))) {}
 
-TestBodyWriter::Text TestBodyWriter::makeText(const std::string& text) {
-  Text block{};
-  block.size = text.size();
-  std::memcpy(block.bytes, text.data(), std::min(text.size(), sizeof block.bytes));
-  return block;
+std::string_view TestBodyWriter::afterText() const {
+  return std::string_view(afterText_.data(), afterText_.size() - kCopyPadding);
+}
+
+std::string_view TestBodyWriter::afterImage() const {
+  return std::string_view(afterImage_.data(), afterImage_.size() - kCopyPadding);
 }
 
 void TestBodyWriter::linkEntry(std::string_view link) {
   if (out_.failed()) return;
   // A million links make a page of hundreds of megabytes: each block is
   // copied straight into the writer's buffer, with room to spare for the
-  // whole-array copies of the fixed texts.
-  size_t size = kBeforeHref.size() + kAfterHref.size() + afterText_.size() + afterImage_.size() +
-                3 * link.size() + sizeof(Text::bytes);
-  char* to = blocksFit_ ? out_.room(size) : nullptr;
+  // padded copies of the fixed texts.
+  const std::string_view afterText = this->afterText();
+  const std::string_view afterImage = this->afterImage();
+  size_t size = kBeforeHref.size() + kAfterHref.size() + afterText.size() + afterImage.size() +
+                3 * link.size() + kCopyPadding;
+  char* to = out_.room(size);
   if (!to) {
     writeSlowly(link);
     return;
@@ -57,18 +60,16 @@ void TestBodyWriter::linkEntry(std::string_view link) {
   to = copy(to, link);
   to = copy(to, kAfterHref);
   to = copy(to, link);
-  std::memcpy(to, afterTextBlock_.bytes, sizeof afterTextBlock_.bytes);
-  to += afterTextBlock_.size;
+  to = copyPadded(to, afterText.data(), afterText.size());
   to = copy(to, link);
-  std::memcpy(to, afterImageBlock_.bytes, sizeof afterImageBlock_.bytes);
-  to += afterImageBlock_.size;
+  to = copyPadded(to, afterImage.data(), afterImage.size());
   out_.commit(to);
 }
 
 // For a link too long for the writer's buffer.
 void TestBodyWriter::writeSlowly(std::string_view link) {
-  for (std::string_view bytes : {kBeforeHref, link, kAfterHref, link, std::string_view(afterText_),
-                                 link, std::string_view(afterImage_)})
+  for (std::string_view bytes :
+       {kBeforeHref, link, kAfterHref, link, afterText(), link, afterImage()})
     out_.write(bytes);
 }
 

@@ -21,22 +21,15 @@ class TestBodyWriter : public LinksVisitor {
   void linkEntry(std::string_view link) override;
 
  private:
-  // A fixed text of the block, line ends included. It is copied as the whole
-  // array, a fixed-size copy that compiles to a few moves; the bytes past
-  // `size` are overwritten by what comes next.
-  struct Text {
-    char bytes[64];
-    size_t size;
-  };
-  static Text makeText(const std::string& text);
+  std::string_view afterText() const;
+  std::string_view afterImage() const;
   void writeSlowly(std::string_view link);
 
   PageWriter& out_;
+  // The fixed texts of the block, line ends included, each followed by
+  // kCopyPadding bytes for copyPadded.
   std::string afterText_;   // between the link text and the image
   std::string afterImage_;  // after the image, to the end of the block
-  Text afterTextBlock_;
-  Text afterImageBlock_;
-  bool blocksFit_;  // false for a line end too long for the blocks
 };
 
 // Writes the block of every link in `linkList`, in list order. Stops early

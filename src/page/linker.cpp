@@ -20,25 +20,15 @@ constexpr std::string_view kClose = "</a>";
 // In a picture, linked and ignored characters come in no pattern a processor
 // could predict, so the hot loop makes the same copies for both and only
 // advances by different amounts: a tag and "</a>" count for nothing around
-// an ignored character.
-//
-// Every tag's first kTagBlock bytes are copied as one block, the rest (of a
-// longer tag) in kCopyStep steps. The copies read and write up to kTagBlock
-// bytes past a tag: the tags are followed by that much padding, and the room
-// asked for includes it (kSlack).
-constexpr size_t kTagBlock = 64;
-constexpr size_t kCopyStep = 32;
+// an ignored character. The tags are followed by kCopyPadding bytes for
+// copyPadded, and the room asked for includes the overrun (kSlack).
 constexpr char kBlankBlock[8] = "&nbsp;";
-constexpr size_t kSlack = kTagBlock + sizeof kBlankBlock + kClose.size();
+constexpr size_t kSlack = kCopyPadding + sizeof kBlankBlock + kClose.size();
 
 // Puts a character's bytes straight into the writer's buffer at `p`.
 struct IntoBuffer {
   char*& p;
-  void tag(const char* data, size_t size) {
-    std::memcpy(p, data, kTagBlock);
-    for (size_t k = kTagBlock; k < size; k += kCopyStep) std::memcpy(p + k, data + k, kCopyStep);
-    p += size;
-  }
+  void tag(const char* data, size_t size) { p = copyPadded(p, data, size); }
   void character(char c) {
     const bool blank = c == ' ';
     std::memcpy(p, kBlankBlock, sizeof kBlankBlock);
@@ -94,7 +84,7 @@ CharacterLinker::CharacterLinker(const StringList& linkList, const StringList& i
     tagSpans_.push_back({begin, openTags_.size() - begin});
     if (openTags_.size() - begin > longestTag_) longestTag_ = openTags_.size() - begin;
   }
-  openTags_.append(kTagBlock, '\0');
+  openTags_.append(kCopyPadding, '\0');
   for (int r = 0; r < 32768; ++r)
     tagForValue_[r] = linkList.empty() ? 0 : static_cast<uint32_t>(pickIndex(r, linkList.size()));
 }

@@ -62,6 +62,19 @@ class BlockWriter {
   std::thread thread_;  // last, so it starts once the fields above are set
 };
 
+// Copies for hot loops that fill a writer's room directly: `copyPadded`
+// copies `size` bytes in fixed-size blocks, which compile to a few moves where
+// a call to memcpy would cost more than the copy. It reads and writes up to
+// kCopyPadding bytes past the end: the source must be followed by that much
+// padding, and the room asked for must include that much to spare (what lands
+// there is overwritten by what comes next, or lies past the committed end).
+constexpr size_t kCopyPadding = 64;
+inline char* copyPadded(char* to, const char* from, size_t size) {
+  std::memcpy(to, from, 64);
+  for (size_t k = 64; k < size; k += 32) std::memcpy(to + k, from + k, 32);
+  return to + size;
+}
+
 // Gathers small writes into large blocks for a sink. After the first failed
 // write, later writes are dropped and `failed` stays true. The sink must
 // outlive the writer; call `flush` before dropping the writer, or what is
